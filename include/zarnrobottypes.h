@@ -394,7 +394,7 @@ struct RobotRecongnitionParam {
 
 /* ---------- motion and controller enumerations ---------- */
 
-enum move_track {
+enum move_track : int {
     NO_TRACK = 0,
     TRACKING = 1,
     ARC_CIR = 2,
@@ -414,7 +414,7 @@ enum move_track {
     CARTESIAN_CIRCLE_ORI_FIXED = 101
 };
 
-enum teach_mode {
+enum teach_mode : int {
     NO_TEACH = 0,
     JOINT1 = 1,
     JOINT2 = 2,
@@ -446,19 +446,19 @@ enum ToolKinematicsOriCalibrateMathod {
 };
 
 // The following carry numbers that only the controller interprets.
-enum RobotType {
+enum RobotType : int {
     RobotType_0 = 0, RobotType_1, RobotType_2, RobotType_3, RobotType_4,
     RobotType_5, RobotType_6, RobotType_7, RobotType_8, RobotType_9
 };
 
-enum RobotState {
+enum RobotState : int {
     RobotStopped = 0,
     RobotRunning = 1,
     RobotPaused = 2,
     RobotResumed = 3
 };
 
-enum RobotWorkMode {
+enum RobotWorkMode : int {
     RobotModeSimulator = 0,
     RobotModeReal = 1
 };

@@ -1,25 +1,25 @@
 #include "codec/protoencodedecode.h"
 
-#include "interface/robotlogprint.h"
+#include "codec/codecsupport.h"
 #include "robotcommunication.pb.h"
 
 using zarn::robot::communication::ProtoCommunicationRobotEvent;
 
+// Serializes into the caller's buffer (no payload buffer is allocated): the
+// receive thread builds the connection-lost event this way.
 bool ProtoEncodeDecode::getResponse_Event(char* buffer, int* length,
                                           const zarn_robot_namespace::RobotEventInfo& event)
 {
     if (buffer == nullptr || length == nullptr) return false;
     ProtoCommunicationRobotEvent message;
-    message.set_eventtype(event.eventType);
-    message.set_eventcode(event.eventCode);
-    message.set_eventcontent(event.eventContent);
-    const int size = static_cast<int>(message.ByteSizeLong());
-    if (*length < size) return false;
-    if (!message.SerializeToArray(buffer, size)) {
+    robotEventTypeConversion(event, message);
+    const size_t size = message.ByteSizeLong();
+    if (*length < 0 || static_cast<size_t>(*length) < size) return false;
+    if (!message.SerializeToArray(buffer, static_cast<int>(size))) {
         *length = 0;
-        ZARN_LOG(3, "getResponse_Event Serialize fail.");
+        codec_detail::reportFailure(codec_detail::Channel::Sink, "getResponse_Event Serialize fail.");
         return false;
     }
-    *length = size;
+    *length = static_cast<int>(size);
     return true;
 }
