@@ -6,7 +6,7 @@
 
 std::atomic<RobotLogPrint*> RobotLogPrint::s_robotLogPrintPtr{nullptr};
 
-RobotLogPrint::RobotLogPrint() : m_callback(nullptr), m_arg(nullptr)
+RobotLogPrint::RobotLogPrint() : m_callback(nullptr), m_levelCallback(nullptr), m_arg(nullptr)
 {
     std::memset(m_buffer, 0, sizeof(m_buffer));
     pthread_mutex_init(&m_mutex, nullptr);
@@ -22,6 +22,16 @@ void RobotLogPrint::registerRobotLogPrintCallback(LogCallback cb, void* arg)
 {
     pthread_mutex_lock(&m_mutex);
     m_callback = cb;
+    m_levelCallback = nullptr;
+    m_arg = arg;
+    pthread_mutex_unlock(&m_mutex);
+}
+
+void RobotLogPrint::registerRobotLogPrintCallback(LevelLogCallback cb, void* arg)
+{
+    pthread_mutex_lock(&m_mutex);
+    m_callback = nullptr;
+    m_levelCallback = cb;
     m_arg = arg;
     pthread_mutex_unlock(&m_mutex);
 }
@@ -29,7 +39,7 @@ void RobotLogPrint::registerRobotLogPrintCallback(LogCallback cb, void* arg)
 void RobotLogPrint::printTrace(int level, const char* format, ...)
 {
     pthread_mutex_lock(&m_mutex);
-    if (m_callback == nullptr) {
+    if (m_callback == nullptr && m_levelCallback == nullptr) {
         pthread_mutex_unlock(&m_mutex);
         return;
     }
@@ -38,6 +48,9 @@ void RobotLogPrint::printTrace(int level, const char* format, ...)
     va_start(args, format);
     std::vsnprintf(m_buffer, sizeof(m_buffer), format, args);
     va_end(args);
-    m_callback(level, m_buffer, m_arg);
+    if (m_callback != nullptr)
+        m_callback(level, m_buffer, m_arg);
+    else
+        m_levelCallback(static_cast<zarn_robot_namespace::LOG_LEVEL>(level), m_buffer, m_arg);
     pthread_mutex_unlock(&m_mutex);
 }

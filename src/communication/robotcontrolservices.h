@@ -1,0 +1,164 @@
+#ifndef ZARN_ROBOTCONTROLSERVICES_H
+#define ZARN_ROBOTCONTROLSERVICES_H
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "communication/communicationmatetype.h"
+#include "communication/communicationresponse.h"
+#include "communication/robotcommunicationclient.h"
+#include "zarnrobottypes.h"
+
+// Turns frames into blocking calls (one response slot and one send lock per
+// command type), routes pushes to the real-time services and robot events to
+// the waits and to the application's event thread. Controller services of the
+// other families are built on the two request modes declared here.
+class RobotControlServices : public RobotCommunicationClient {
+public:
+    typedef CommunicationMateType::CommunicationCommandType CommandType;
+    typedef void (*RealTimeJointStatusCallback)(const zarn_robot_namespace::JointStatus*, int, void*);
+    typedef void (*RealTimeRoadPointCallback)(const zarn_robot_namespace::wayPoint_S*, void*);
+    typedef void (*RealTimeEndSpeedCallback)(double, void*);
+    typedef void (*RobotEventCallback)(const zarn_robot_namespace::RobotEventInfo*, void*);
+    typedef void (*MovepProgressNotifyCallback)(int, void*);
+    // Reads a response payload; fills the caller's outputs and the server code.
+    typedef std::function<bool(const char* data, int len, int& serverCode)> ResponseReader;
+
+    RobotControlServices();
+    ~RobotControlServices() override;
+
+    /* ---------- request core ---------- */
+    int sendRequestWaitResponse(const CommunicationRequest& request, CommunicationResponse& response);
+    int requestServiceOnlyCheckSendResultMode(CommandType type, void* payload, int length);
+    int requestServiceGetResponseContentMode(CommandType type, void* payload, int length,
+                                             CommunicationResponse& response);
+    // The response-content pattern shared by every reading service: exchange,
+    // read, map the server code; a reader failure logs failLine and gives failCode.
+    int requestAndReadResponse(CommandType type, char* payload, int length, const ResponseReader& reader,
+                               const char* failLine, int failCode);
+    static int getErrCodeByServerResponse(int serverCode);
+
+    void responseProcess(int socketFd, const char* data, int length) override;
+    int heartbeatService() override;
+    void disconnectProcess() override;
+
+    /* ---------- login ---------- */
+    int loginService(const char* host, int port, const std::string& userName, const std::string& password,
+                     zarn_robot_namespace::RobotType& robotType, zarn_robot_namespace::RobotDhPara& dhPara);
+    int logoutService();
+    int getJoint6Rotate360EnableFlag(bool& enable);
+    int getJoint1Rotate360EnableFlag(bool& enable);
+
+    /* ---------- pushes and their switches ---------- */
+    void realTimeRobotEventResponseService(CommunicationResponse& slot);
+    void realTimeJointStatusService(CommunicationResponse& slot);
+    void realTimeJointAngleService(CommunicationResponse& slot);
+    void realTimeEndSpeedService(CommunicationResponse& slot);
+    void realTimeMovepProgressNotifyService(CommunicationResponse& slot);
+
+    int setRealTimeJointStatusPush(bool enable);
+    int setRealTimeJointAnglePush(bool enable);
+    int setRealTimeEndSpeedPush(bool enable);
+
+    void robotServiceRegisterRealTimeJointStatusCallbackService(RealTimeJointStatusCallback cb, void* arg);
+    void robotServiceRegisterRealTimeRoadPointCallbackService(RealTimeRoadPointCallback cb, void* arg);
+    void robotServiceRegisterRealTimeEndSpeedCallbackService(RealTimeEndSpeedCallback cb, void* arg);
+    void robotServiceRegisterRobotEventInfoCallbackService(RobotEventCallback cb, void* arg);
+    void robotServiceRegisterMovepProgressNotifyCallbackService(MovepProgressNotifyCallback cb, void* arg);
+
+    /* ---------- robot events ---------- */
+    void robotRealTimeEventProcess(zarn_robot_namespace::RobotEventInfo event);
+
+    // Move-finish queue: callers hold its mutex around these.
+    void pushEventToMoveFinishEventQueue(zarn_robot_namespace::RobotEventType type);
+    zarn_robot_namespace::RobotEventType frontToMoveFinishEventQueue() const;
+    void clearMoveFinishEventQueue();
+    std::mutex* getRobotMoveAtTrackTargetPosMutexPtr() { return &m_moveFinish.mutex; }
+    std::condition_variable* getRobotMoveAtTrackTargetPosConditonPtr() { return &m_moveFinish.condition; }
+    void setMoveFinishEventType(zarn_robot_namespace::RobotEventType type) { m_moveFinishEventType = type; }
+    zarn_robot_namespace::RobotEventType getMoveFinishEventType() const { return m_moveFinishEventType; }
+
+    // One wait of the controller services: a mutex, its condition and a
+    // counter of completions so that a waiter never misses a signal that
+    // arrives between its request and its wait.
+    // The mutex is timed because the pause-done event may only wait a bounded
+    // time for a pause caller that holds it.
+    struct EventWait {
+        std::timed_mutex mutex;
+        std::condition_variable_any condition;
+        unsigned long completions = 0;
+    };
+    EventWait& startupWait() { return m_startupWait; }
+    EventWait& shutdownWait() { return m_shutdownWait; }
+    EventWait& handshakeWait() { return m_handshakeWait; }
+    EventWait& stopWait() { return m_stopWait; }
+    EventWait& pauseWait() { return m_pauseWait; }
+    EventWait& continueWait() { return m_continueWait; }
+    std::mutex& moveControlLock() { return m_moveControlLock; }
+    int startupResult() const { return m_startupResult.load(); }
+    bool handshakeResult() const { return m_handshakeResult.load(); }
+
+    static constexpr int REQUEST_TIMEOUT_MS = 1500;
+
+private:
+    void storeResponse(int socketFd, int type, char* payload, int length);
+    void dispatchPush(int socketFd, int type, char* payload, int length);
+    void signalWait(EventWait& wait);
+    void signalPauseDoneBounded();
+    void signalContinueDone();
+    void queueForApplication(const zarn_robot_namespace::RobotEventInfo& event);
+    void eventThreadBody();
+
+    std::unique_ptr<CommunicationResponse[]> m_responseSlots;
+    std::unique_ptr<std::mutex[]> m_sendLocks;
+
+    // Callbacks are registered by the facade before any connection and read on
+    // the receive and event threads.
+    struct Callbacks {
+        std::atomic<RealTimeJointStatusCallback> jointStatus{nullptr};
+        std::atomic<void*> jointStatusArg{nullptr};
+        std::atomic<RealTimeRoadPointCallback> roadPoint{nullptr};
+        std::atomic<void*> roadPointArg{nullptr};
+        std::atomic<RealTimeEndSpeedCallback> endSpeed{nullptr};
+        std::atomic<void*> endSpeedArg{nullptr};
+        std::atomic<RobotEventCallback> robotEvent{nullptr};
+        std::atomic<void*> robotEventArg{nullptr};
+        std::atomic<MovepProgressNotifyCallback> movep{nullptr};
+        std::atomic<void*> movepArg{nullptr};
+    } m_callbacks;
+
+    EventWait m_startupWait;
+    EventWait m_shutdownWait;
+    EventWait m_handshakeWait;
+    EventWait m_stopWait;
+    EventWait m_pauseWait;
+    EventWait m_continueWait;
+    std::mutex m_moveControlLock;
+    std::atomic<int> m_startupResult{0};
+    std::atomic<bool> m_handshakeResult{false};
+
+    struct MoveFinishQueue {
+        std::mutex mutex;
+        std::condition_variable condition;
+        std::deque<zarn_robot_namespace::RobotEventType> events;
+    } m_moveFinish;
+    zarn_robot_namespace::RobotEventType m_moveFinishEventType = zarn_robot_namespace::RobotEvent_none;
+
+    // Application events are delivered in arrival order by a thread of their
+    // own, so that a slow application callback never delays responses.
+    struct ApplicationEventQueue {
+        std::mutex mutex;
+        std::condition_variable condition;
+        std::deque<zarn_robot_namespace::RobotEventInfo> events;
+        bool stopping = false;
+    } m_appEvents;
+    std::thread m_eventThread;
+};
+
+#endif  // ZARN_ROBOTCONTROLSERVICES_H
