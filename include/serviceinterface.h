@@ -62,6 +62,61 @@ public:
     int robotServiceRobotIk(const zarn_robot_namespace::Pos& position, const zarn_robot_namespace::Ori& orientation,
                             std::vector<zarn_robot_namespace::wayPoint_S>& waypoints);
 
+    /* ---------- orientation and frame transforms ---------- */
+    int robotServiceOriMatrixToQuaternion(double* rotationMatrix, zarn_robot_namespace::Ori& orientation);
+    int quaternionToRPY(const zarn_robot_namespace::Ori& orientation, zarn_robot_namespace::Rpy& rpy);
+    int RPYToQuaternion(const zarn_robot_namespace::Rpy& rpy, zarn_robot_namespace::Ori& orientation);
+    int baseToUserCoordinate(const zarn_robot_namespace::Pos& flangePositionOnBase,
+                             const zarn_robot_namespace::Ori& flangeOrientationOnBase,
+                             const zarn_robot_namespace::CoordCalibrateByJointAngleAndTool& userCoord,
+                             const zarn_robot_namespace::ToolInEndDesc& toolInEndDesc,
+                             zarn_robot_namespace::Pos& toolEndPositionOnUserCoord,
+                             zarn_robot_namespace::Ori& toolEndOrientationOnUserCoord);
+    int baseToBaseAdditionalTool(const zarn_robot_namespace::Pos& flangePositionOnBase,
+                                 const zarn_robot_namespace::Ori& flangeOrientationOnBase,
+                                 const zarn_robot_namespace::ToolInEndDesc& toolInEndDesc,
+                                 zarn_robot_namespace::Pos& toolEndPositionOnBase,
+                                 zarn_robot_namespace::Ori& toolEndOrientationOnBase);
+    int userToBaseCoordinate(const zarn_robot_namespace::Pos& toolEndPositionOnUserCoord,
+                             const zarn_robot_namespace::Ori& toolEndOrientationOnUserCoord,
+                             const zarn_robot_namespace::CoordCalibrateByJointAngleAndTool& userCoord,
+                             const zarn_robot_namespace::ToolInEndDesc& toolInEndDesc,
+                             zarn_robot_namespace::Pos& flangePositionOnBase,
+                             zarn_robot_namespace::Ori& flangeOrientationOnBase);
+    int userCoordPointToBasePoint(const zarn_robot_namespace::Pos& userCoordPoint,
+                                  const zarn_robot_namespace::CoordCalibrateByJointAngleAndTool& userCoord,
+                                  zarn_robot_namespace::Pos& basePoint);
+    int endOrientation2ToolOrientation(zarn_robot_namespace::Ori& toolInEndOrientation,
+                                       const zarn_robot_namespace::Ori& endOrientation,
+                                       zarn_robot_namespace::Ori& toolOrientation);
+    int toolOrientation2EndOrientation(zarn_robot_namespace::Ori& toolInEndOrientation,
+                                       const zarn_robot_namespace::Ori& toolOrientation,
+                                       zarn_robot_namespace::Ori& endOrientation);
+
+    /* ---------- record initialisers ---------- */
+    static void initPosDataType(zarn_robot_namespace::Pos& position);
+    static void initOriDataType(zarn_robot_namespace::Ori& orientation);
+    static void initMoveRelativeDataType(zarn_robot_namespace::MoveRelative& moveRelative);
+    // Forward kinematics of the zero posture with the robot model in force.
+    static void initWayPointDataType(zarn_robot_namespace::wayPoint_S& waypoint);
+    static void initToolInEndDescDataType(zarn_robot_namespace::ToolInEndDesc& toolInEndDesc);
+    static void initCoordCalibrateByJointAngleAndToolDataType(
+        zarn_robot_namespace::CoordCalibrateByJointAngleAndTool& coord);
+    static void initToolInertiaDataType(zarn_robot_namespace::ToolInertia& toolInertia);
+    static void initToolDynamicsParamDataType(zarn_robot_namespace::ToolDynamicsParam& toolDynamicsParam);
+
+    /* ---------- calibration ---------- */
+    int robotServiceToolCalibration(const std::vector<zarn_robot_namespace::wayPoint_S>& toolPositionCalibrateWaypoints,
+                                    const std::vector<zarn_robot_namespace::wayPoint_S>& toolOrientationCalibrateWaypoints,
+                                    zarn_robot_namespace::ToolKinematicsOriCalibrateMathod method,
+                                    zarn_robot_namespace::ToolInEndDesc& toolInEndDesc);
+    int robotServiceToolCalibration(const std::vector<zarn_robot_namespace::wayPoint_S>& toolPositionCalibrateWaypoints,
+                                    char method, zarn_robot_namespace::ToolInEndDesc& toolInEndDesc);
+    int robotServiceCheckUserCoordinate(const zarn_robot_namespace::CoordCalibrateByJointAngleAndTool& userCoord);
+    // t (3), R (9, rows = user axes in base) and origin (3) of the user frame.
+    int robotServiceUserCoordinateCalibration(const zarn_robot_namespace::CoordCalibrateByJointAngleAndTool& userCoord,
+                                              double bInWPos[3], double bInWOri[9], double wInBPos[3]);
+
     static RobotLogPrint* S_RobotLogPrintPtr;
 
 private:
