@@ -447,9 +447,9 @@ TEST(CodecConvertStatus, DiagnosisWidths)
     wire.set_mactargetposdatasize(65537);
     wire.set_toolioerror(-1);
     PED::robotDiagnosisTypeConversionToStruct(wire, out);
-    EXPECT_EQ(out.contorllerTemp, -56);
-    EXPECT_EQ(out.macTargetPosDataSize, 1);
-    EXPECT_EQ(out.toolIoError, 255);
+    EXPECT_EQ(+out.contorllerTemp, -56);
+    EXPECT_EQ(+out.macTargetPosDataSize, 1);
+    EXPECT_EQ(+out.toolIoError, 255);
 }
 
 TEST(CodecConvertStatus, SafetyRecords)
@@ -531,17 +531,17 @@ TEST(CodecConvertStatus, JointCommonDataInOrderWithNarrowing)
     refl->SetInt32(&m, desc->FindFieldByName("JointTagSpeed"), -70000);   // int32: kept
     JointCommonData j = zeroed<JointCommonData>();
     EXPECT_TRUE(PED::ProtoJointCommonDataToRobotStruct(m, j));
-    EXPECT_EQ(j.JointCurVol, 4464);
-    EXPECT_EQ(j.JointCurTemp, 2000);
-    EXPECT_EQ(j.JointOpenPwm, 5000);
-    EXPECT_EQ(j.JointTagCurrent, 6000);
-    EXPECT_EQ(j.JointTagSpeed, -70000);
-    EXPECT_EQ(j.JointMaxAcc, 11000);
-    EXPECT_EQ(j.JointMINPos, 12000);
-    EXPECT_EQ(j.JointMAXPos, 13000);
-    EXPECT_EQ(j.JointSEVLock, 14000);
-    EXPECT_EQ(j.JointSpeedDS, 21000);
-    EXPECT_EQ(j.JointPosDS, 25000);
+    EXPECT_EQ(+j.JointCurVol, 4464);
+    EXPECT_EQ(+j.JointCurTemp, 2000);
+    EXPECT_EQ(+j.JointOpenPwm, 5000);
+    EXPECT_EQ(+j.JointTagCurrent, 6000);
+    EXPECT_EQ(+j.JointTagSpeed, -70000);
+    EXPECT_EQ(+j.JointMaxAcc, 11000);
+    EXPECT_EQ(+j.JointMINPos, 12000);
+    EXPECT_EQ(+j.JointMAXPos, 13000);
+    EXPECT_EQ(+j.JointSEVLock, 14000);
+    EXPECT_EQ(+j.JointSpeedDS, 21000);
+    EXPECT_EQ(+j.JointPosDS, 25000);
 }
 
 TEST(CodecConvertStatus, DeviceInformationLimitsAndZeroFill)

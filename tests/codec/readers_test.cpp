@@ -422,8 +422,8 @@ TEST(CodecReaders, Diagnosis)
     std::string bytes = encode(bare);
     RobotDiagnosis out{};
     ASSERT_TRUE(PED::resolveResponse_robotDiagnosis(bytes.data(), bytes.size(), out));
-    EXPECT_EQ(out.contorllerTemp, -3);
-    EXPECT_EQ(out.robotMaxAcc, 77);
+    EXPECT_EQ(+out.contorllerTemp, -3);
+    EXPECT_EQ(+out.robotMaxAcc, 77);
 
     comm::ProtoCommunicationRobotDiagnosisInfo info;
     info.set_num(0);
@@ -433,14 +433,14 @@ TEST(CodecReaders, Diagnosis)
     int code = 9;
     ASSERT_TRUE(PED::resolveResponse_robotDiagnosisInfo(bytes.data(), bytes.size(), kept, code));
     EXPECT_EQ(code, 0);  // reset without an errorInfo entry
-    EXPECT_EQ(kept.robotMaxAcc, 5);
+    EXPECT_EQ(+kept.robotMaxAcc, 5);
 
     *info.add_robotdiagnosis() = bare;
     setResult(info.add_errorinfo(), 6);
     bytes = encode(info);
     ASSERT_TRUE(PED::resolveResponse_robotDiagnosisInfo(bytes.data(), bytes.size(), kept, code));
     EXPECT_EQ(code, 6);
-    EXPECT_EQ(kept.robotMaxAcc, 77);
+    EXPECT_EQ(+kept.robotMaxAcc, 77);
 }
 
 TEST(CodecReaders, IoPointListsAreReplacedAndClearedOnFailure)
@@ -556,9 +556,9 @@ TEST(CodecReaders, ToolIoStatusKeepsWhatWasNotSent)
     EXPECT_EQ(s.powerType, 2u);
     EXPECT_EQ(s.systemVoltage, 24.5f);
     EXPECT_EQ(s.systemTemperature, 36.25f);
-    EXPECT_EQ(s.digitalIoStatus[1].ioType, 1u);
-    EXPECT_EQ(s.digitalIoStatus[1].ioData, 1);
-    EXPECT_EQ(s.digitalIoStatus[2].ioType, 9u);
+    EXPECT_EQ(+s.digitalIoStatus[1].ioType, 1u);
+    EXPECT_EQ(+s.digitalIoStatus[1].ioData, 1);
+    EXPECT_EQ(+s.digitalIoStatus[2].ioType, 9u);
     EXPECT_EQ(s.aiData[0], 1.25f);
     EXPECT_EQ(s.aiData[1], 7.5f);
 }
@@ -587,8 +587,8 @@ TEST(CodecReaders, NameJointDataAndSeamTracking)
     ASSERT_TRUE(PED::resolveResponse_jointCommonData(bytes.data(), bytes.size(), joints, code));
     ASSERT_TRUE(PED::resolveResponse_jointCommonData(bytes.data(), bytes.size(), joints, code));
     ASSERT_EQ(joints.size(), 12u);
-    EXPECT_EQ(joints[11].JointPosDS, 5);
-    EXPECT_EQ(joints[6].JointTagPos, 0);
+    EXPECT_EQ(+joints[11].JointPosDS, 5);
+    EXPECT_EQ(+joints[6].JointTagPos, 0);
 
     SeamTracking st{};
     st.trackEnable = true;
