@@ -2,10 +2,21 @@
 
 #include <cmath>
 
+#include "robotmovecondition.pb.h"
+#include "sensor.pb.h"
+
 namespace zarnsim {
 
 namespace comm = zarn::robot::communication;
 namespace common = zarn::robot::common;
+
+void prepareMessageClasses()
+{
+    comm::ProtoRobotCommonResponse::descriptor();
+    common::RobotCommonResponse::descriptor();
+    zarn::robot::movecondition::move_mode_descriptor();
+    peripheral::ProtoWrench::descriptor();
+}
 
 comm::ProtoCommunicationGeneralData generalInts(std::initializer_list<int> values)
 {

@@ -6,6 +6,10 @@
 
 namespace zarnsim {
 
+// Builds the runtime's lazily made type tables of all four schema files while
+// only one thread exists.
+void prepareMessageClasses();
+
 // Both common-result types have the same two required fields.
 template <class Result>
 void setOk(Result* result)

@@ -54,7 +54,9 @@ void Exchange::replyResult(int code, const std::string& text)
 
 bool Exchange::parse(google::protobuf::MessageLite& message)
 {
-    if (message.ParseFromString(payload()))
+    // Required fields are checked here rather than by the runtime, which
+    // would add its own log line in its own format.
+    if (message.ParsePartialFromString(payload()) && message.IsInitialized())
         return true;
     SIM_LOG(Warning, "conn %d: malformed payload for command %d (%zu bytes)", session_.id(), command(),
             payload().size());

@@ -1,16 +1,51 @@
 // zarn-controller-sim: a controller substitute for applications and tests
 // that have no arm at hand.
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <string>
 
-#include <pthread.h>
-#include <sys/signalfd.h>
+#include <fcntl.h>
 #include <unistd.h>
 
+#include "arm_messages.h"
 #include "log.h"
 #include "options.h"
 #include "simulator.h"
+
+namespace {
+
+int g_stopPipe[2] = {-1, -1};
+
+// Only async-signal-safe work here: the accept loop sees the byte.
+void onStopSignal(int)
+{
+    const int saved = errno;
+    const char byte = 's';
+    if (::write(g_stopPipe[1], &byte, 1) < 0) {
+        // Pipe full: a stop is already pending.
+    }
+    errno = saved;
+}
+
+// A handler rather than a blocked mask: threads that exist before main (a
+// sanitizer's, for one) would otherwise take the default action and kill us.
+bool installStopHandlers()
+{
+    if (::pipe2(g_stopPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return false;
+    struct sigaction action {};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    return ::sigaction(SIGINT, &action, nullptr) == 0 && ::sigaction(SIGTERM, &action, nullptr) == 0 &&
+           ::sigaction(SIGPIPE, &ignore, nullptr) == 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -28,20 +63,12 @@ int main(int argc, char** argv)
     }
     setLogLevel(options.logLevel);
 
-    // Signals are taken synchronously through a descriptor; blocked before any
-    // thread starts so that every thread inherits the mask.
-    sigset_t stopSignals;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGINT);
-    sigaddset(&stopSignals, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
-    std::signal(SIGPIPE, SIG_IGN);
-    const int stopFd = signalfd(-1, &stopSignals, SFD_CLOEXEC);
-    if (stopFd < 0) {
-        std::perror("zarn-controller-sim: signalfd");
+    if (!installStopHandlers()) {
+        std::perror("zarn-controller-sim: signal setup");
         return 1;
     }
 
+    prepareMessageClasses();
     int status = 0;
     {
         Simulator simulator(options.config);
@@ -53,9 +80,8 @@ int main(int argc, char** argv)
             std::printf("zarn-controller-sim: listening on %s:%d\n", options.config.host.c_str(), port);
             std::fflush(stdout);
             SIM_LOG(Info, "robot type %d, pushes at %d Hz", options.config.robotType, options.config.pushHz);
-            simulator.run(stopFd);
+            simulator.run(g_stopPipe[0]);
         }
     }
-    ::close(stopFd);
     return status;
 }
