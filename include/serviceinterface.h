@@ -55,6 +55,81 @@ public:
     int robotServiceRegisterRobotEventInfoCallback(RobotEventCallback cb, void* arg);
     int robotServiceRegisterMovepStepNumNotifyCallback(RealTimeMovepStepNumNotifyCallback cb, void* arg);
 
+    /* ---------- controller state and control ---------- */
+    // With isBlock the call waits (up to 30 s) for the controller's verdict.
+    int robotServiceRobotHandShake(bool isBlock);
+    // With wait the call returns once the arm has started (up to 60 s) and
+    // writes the controller's start-up state into result; without it, result
+    // is left as it was.
+    int rootServiceRobotStartup(const zarn_robot_namespace::ToolDynamicsParam& toolDynamicsParam,
+                                unsigned char collisionClass, bool readPose, bool staticCollisionDetect, int maxAcc,
+                                zarn_robot_namespace::ROBOT_SERVICE_STATE& result, bool wait);
+    int robotServiceRobotShutdown(bool wait);
+    int rootServiceRobotControl(zarn_robot_namespace::RobotControlCommand command);
+    int robotServicePowerControl(bool value);
+    int robotServiceReleaseBrake();
+    int robotServiceCollisionRecover();
+    int robotServiceGetRobotWorkMode(zarn_robot_namespace::RobotWorkMode& mode);
+    int robotServiceSetRobotWorkMode(zarn_robot_namespace::RobotWorkMode mode);
+    int robotServiceGetRobotCurrentState(zarn_robot_namespace::RobotState& state);
+    int robotServiceGetRobotDiagnosisInfo(zarn_robot_namespace::RobotDiagnosis& robotDiagnosis);
+    int robotServiceGetIsRealRobotExist(bool& exist);
+    int robotServiceGetRobotDevInfoService(zarn_robot_namespace::RobotDevInfo& devInfo);
+    int robotServiceGetRobotGravityComponent(zarn_robot_namespace::RobotGravityComponent& gravityComponent);
+    // A null array or a non-positive count gives 10002.
+    int robotServiceGetRobotJointStatus(zarn_robot_namespace::JointStatus* jointStatus, int count);
+    int robotServiceGetJointAngleInfo(zarn_robot_namespace::JointParam& jointParam);
+    int robotServiceGetCorrectedWaypoint(zarn_robot_namespace::wayPoint_S wayPoint,
+                                         zarn_robot_namespace::wayPoint_S& correctedWayPoint);
+    int robotServiceSetRobotAtOriginPose();
+    int robotServiceGetRobotSafetyConfig(zarn_robot_namespace::RobotSafetyConfig& safetyConfig);
+    // Controllers before revision 3.1 are left alone (result 0); newer ones get
+    // the configuration and are read back until it holds (10001 if it never does).
+    int robotServiceSetRobotSafetyConfig(const zarn_robot_namespace::RobotSafetyConfig& safetyConfig);
+    int robotServiceGetOrpeSafetyStatus(zarn_robot_namespace::OrpeSafetyStatus& safetyStatus);
+    int robotServiceSetRobotOrpePause(unsigned char data);
+    int robotServiceSetRobotOrpeStop(unsigned char data);
+    // A null array or a negative length gives 10002.
+    int robotServiceSetRobotOrpeError(unsigned char* data, int len);
+    int robotServiceClearSystemEmergencyStop(unsigned char data);
+    int robotServiceClearReducedModeError(unsigned char data);
+    int robotServiceRobotSafetyguardResetSucc(unsigned char data);
+    int robotServiceSetRobotProjectStartup();
+    int robotServiceSetRobotProjectStop();
+    int robotServiceGetMacCommunicationStatus(bool& value);
+
+    /* ---------- controller parameters ---------- */
+    int robotServiceSetToolDynamicsParam(const zarn_robot_namespace::ToolDynamicsParam& toolDynamicsParam);
+    int robotServiceSetNoneToolDynamicsParam();
+    int robotServiceGetToolDynamicsParam(zarn_robot_namespace::ToolDynamicsParam& toolDynamicsParam);
+    // Returns once the controller reports the new class (three reads, 150 ms apart).
+    int robotServiceSetRobotCollisionClass(int grade);
+    // collisionClass is left as it was when the read fails.
+    int robotServiceGetRobotCollisionCurrentService(int& collisionClass);
+    int robotServiceSetRobotJointOffset(zarn_robot_namespace::RobotJointOffset& jointOffset);
+    // Fills at most count records; a null array or a non-positive count gives 10002.
+    int robotServiceGetJointCommonData(zarn_robot_namespace::JointCommonData* jointCommonData, int count);
+    int robotServiceSetJointParam_CurrentIP(int joint, unsigned short value);
+    int robotServiceSetJointParam_CurrentII(int joint, unsigned short value);
+    int robotServiceSetJointParam_CurrentID(int joint, unsigned short value);
+    int robotServiceSetJointParam_SpeedP(int joint, unsigned short value);
+    int robotServiceSetJointParam_SpeedI(int joint, unsigned short value);
+    int robotServiceSetJointParam_SpeedD(int joint, unsigned short value);
+    int robotServiceSetJointParam_SpeedDS(int joint, unsigned short value);
+    int robotServiceSetJointParam_PosP(int joint, unsigned short value);
+    int robotServiceSetJointParam_PosI(int joint, unsigned short value);
+    int robotServiceSetJointParam_PosD(int joint, unsigned short value);
+    int robotServiceSetJointParam_PosDS(int joint, unsigned short value);
+    int robotServiceJointSaveDataFlash(int joint);
+    int robotServiceUpdateRobotBoardFirmware(zarn_robot_namespace::update_board_firmware_cmd cmd, const void* data,
+                                             unsigned short length);
+    int robotServiceGetBoardFirmwareUpdateResultService(bool& value);
+    int robotServiceGetRobotEthernetDeviceName(std::string& ethernetDeviceName);
+    int robotServiceGetServerVersionInfo(std::string& versionInfo);
+    int robotServiceSetEnableForceTeachWhenProjectIsRunning(bool enable);
+    // Sends nothing and returns 0.
+    int robotServiceSetRobotMaxACC(int maxAcc);
+
     /* ---------- kinematics ---------- */
     int robotServiceRobotFk(const double* jointAngle, int size, zarn_robot_namespace::wayPoint_S& waypoint);
     int robotServiceRobotIk(const double* jointAngleRef, const zarn_robot_namespace::Pos& position,

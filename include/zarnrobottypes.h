@@ -17,7 +17,7 @@ namespace zarn_robot_namespace {
 
 /* ---------- error codes and log levels ---------- */
 
-enum RobotErrorCode {
+enum RobotErrorCode : int {
     ErrCode_Success = 0,
     ErrCode_Base = 10000,
     ErrCode_Failed,
@@ -50,7 +50,7 @@ enum RobotErrorCode {
     ErrCode_ContinueFailed
 };
 
-enum LOG_LEVEL {
+enum LOG_LEVEL : int {
     LOG_LEVEL_INFO = 0,
     LOG_LEVEL_DEBUG = 1,  // never emitted by the library
     LOG_LEVEL_WARNING = 2,
@@ -271,7 +271,7 @@ struct RobotAnalogIODesc {
 
 /* ---------- IO enumerations ---------- */
 
-enum RobotIoType {
+enum RobotIoType : int {
     BoardControllerDigitalInput = 0,
     BoardControllerDigitalOutput = 1,
     BoardControllerAnalogInput = 2,
@@ -285,19 +285,19 @@ enum RobotIoType {
     ToolAnalogInput = 10
 };
 
-enum IO_STATUS { IO_STATUS_OFF = 0, IO_STATUS_ON = 1 };
+enum IO_STATUS : int { IO_STATUS_OFF = 0, IO_STATUS_ON = 1 };
 
-enum ToolDigitalIOAddr {
+enum ToolDigitalIOAddr : int {
     TOOL_DIGITAL_IO_0 = 0,
     TOOL_DIGITAL_IO_1 = 1,
     TOOL_DIGITAL_IO_2 = 2,
     TOOL_DIGITAL_IO_3 = 3
 };
 
-enum ToolIOType { TOOL_IO_IN = 0, TOOL_IO_OUT = 1 };
+enum ToolIOType : int { TOOL_IO_IN = 0, TOOL_IO_OUT = 1 };
 
 // Supply voltage code; the controller gives the values their meaning.
-enum ToolPowerType { OUT_0V = 0, OUT_12V = 1, OUT_24V = 2 };
+enum ToolPowerType : int { OUT_0V = 0, OUT_12V = 1, OUT_24V = 2 };
 
 struct RobotIoDesc {
     char ioId[32];
@@ -335,7 +335,7 @@ struct OrpeSafetyStatus {
 /* ---------- robot events ---------- */
 
 // The controller may send any value; these are the ones the library reacts to.
-enum RobotEventType {
+enum RobotEventType : int {
     RobotEvent_moveControlDoneA = 6,
     RobotEvent_startupDone = 20,
     RobotEvent_shutdownDone = 21,
@@ -430,13 +430,13 @@ enum teach_mode : int {
     ROT_Z = 12
 };
 
-enum RobotMoveControlCommand {
+enum RobotMoveControlCommand : int {
     RobotMoveSlowStop = 0,
     RobotMovePause = 1,
     RobotMoveContinue = 2
 };
 
-enum ToolKinematicsOriCalibrateMathod {
+enum ToolKinematicsOriCalibrateMathod : int {
     ToolOriCalibrateMathod_xOxy = 0,
     ToolOriCalibrateMathod_yOyz = 1,
     ToolOriCalibrateMathod_zOzx = 2,
@@ -463,7 +463,7 @@ enum RobotWorkMode : int {
     RobotModeReal = 1
 };
 
-enum RobotControlCommand {
+enum RobotControlCommand : int {
     RobotRelease = 0,
     RobotBrake = 1,
     OverspeedWarning = 2,
@@ -482,7 +482,7 @@ enum RobotControlCommand {
     ClearRobotCurrentAlarm = 15
 };
 
-enum ROBOT_SERVICE_STATE {
+enum ROBOT_SERVICE_STATE : int {
     ROBOT_SERVICE_READY = 0,
     ROBOT_SERVICE_STARTING = 1,
     ROBOT_SERVICE_WORKING = 2,
@@ -493,7 +493,7 @@ enum ROBOT_SERVICE_STATE {
     ROBOT_SETVICE_FAULT_NO_ROBOT = 7
 };
 
-enum update_board_firmware_cmd {
+enum update_board_firmware_cmd : int {
     update_master_board_firmware_trans_start = 1,
     update_master_board_firmware_trans_data = 2,
     update_master_board_firmware_trans_end = 3,
@@ -502,7 +502,7 @@ enum update_board_firmware_cmd {
     update_slave_board_firmware_trans_end = 6
 };
 
-enum Robot_Dyn_identify_traj {
+enum Robot_Dyn_identify_traj : int {
     Dyn_identify_traj_none = 0,
     Dyn_identify_traj_robot = 1,
     Dyn_identify_traj_tool = 2

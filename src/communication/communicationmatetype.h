@@ -7,7 +7,7 @@
 // Command types of the controller link, and their printable names for log lines.
 class CommunicationMateType {
 public:
-    enum CommunicationCommandType {
+    enum CommunicationCommandType : int {
         CommunicationType_Login = 0,
         CommunicationType_Logout = 1,
         CommunicationType_Event = 2,
@@ -149,7 +149,7 @@ public:
     };
 
     // One value past the last command type: sizes per-type tables and marks an empty request.
-    static const int COMMAND_TYPE_COUNT = 138;
+    static constexpr int COMMAND_TYPE_COUNT = 138;
 
     static CommunicationMateType* instance();
     static std::string getCommandDescByType(CommunicationCommandType type);

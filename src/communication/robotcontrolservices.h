@@ -2,6 +2,7 @@
 #define ZARN_ROBOTCONTROLSERVICES_H
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -9,7 +10,9 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "codec/codecrecords.h"
 #include "communication/communicationmatetype.h"
 #include "communication/communicationresponse.h"
 #include "communication/robotcommunicationclient.h"
@@ -87,8 +90,8 @@ public:
     // One wait of the controller services: a mutex, its condition and a
     // counter of completions so that a waiter never misses a signal that
     // arrives between its request and its wait.
-    // The mutex is timed because the pause-done event may only wait a bounded
-    // time for a pause caller that holds it.
+    // The mutex is timed because the pause-done event, which runs on the
+    // thread that delivers every response, waits for it only a bounded time.
     struct EventWait {
         std::timed_mutex mutex;
         std::condition_variable_any condition;
@@ -104,7 +107,87 @@ public:
     int startupResult() const { return m_startupResult.load(); }
     bool handshakeResult() const { return m_handshakeResult.load(); }
 
+    /* ---------- controller state and control ---------- */
+    int robotControlService(zarn_robot_namespace::RobotControlCommand command);
+    int armPowerControlService(bool on);
+    int rootReleaseBrake();
+    int collisionRecover();
+    int setRobotWorkModeService(zarn_robot_namespace::RobotWorkMode mode);
+    int getRobotWorkModeService(zarn_robot_namespace::RobotWorkMode& mode);
+    int getRobotCurrentStateService(zarn_robot_namespace::RobotState& state);
+    int getRobotDiagnosisInfo(zarn_robot_namespace::RobotDiagnosis& diagnosis);
+    int getIsRealRobotExist(bool& exist);
+    int getRobotDevInfoService(zarn_robot_namespace::RobotDevInfo& info);
+    int getRobotGravityComponent(zarn_robot_namespace::RobotGravityComponent& gravity);
+    // A null array or a non-positive count gives 10002 without a request.
+    int getRobotJointStatus(zarn_robot_namespace::JointStatus* statuses, int count);
+    int getCurrentJointAngle(zarn_robot_namespace::JointParam& joints);
+    int getJointAngleFromController(zarn_robot_namespace::JointParam& joints);
+    int getCorrectedWaypoint(const zarn_robot_namespace::wayPoint_S& in, zarn_robot_namespace::wayPoint_S& out);
+    int setRobotAtOriginPoseService();
+    int getRobotSafetyConfig(zarn_robot_namespace::RobotSafetyConfig& config);
+    int setRobotSafetyConfig(const zarn_robot_namespace::RobotSafetyConfig& config);
+    // Sends only to controllers whose revision knows the command, then reads
+    // the configuration back until it matches (six reads at most).
+    int setRobotSafetyConfigVerified(const zarn_robot_namespace::RobotSafetyConfig& config);
+    static bool robotSafetyConfigIsEqual(const zarn_robot_namespace::RobotSafetyConfig& a,
+                                         const zarn_robot_namespace::RobotSafetyConfig& b);
+    int getOrpeSafetyStatus(zarn_robot_namespace::OrpeSafetyStatus& status);
+
+    int safeIoAboutCommunication(CommandType type, const std::vector<int>& values);
+    int setRobotOrpePause(unsigned char value);
+    int setRobotOrpeStop(unsigned char value);
+    // A null array or a negative length gives 10002 without a request.
+    int setRobotOrpeError(const unsigned char* data, int len);
+    int clearSystemEmergencyStop(unsigned char value);
+    int clearReducedModeError(unsigned char value);
+    int robotSafetyguardResetSucc(unsigned char value);
+
+    // Both halves carry the tool's centre and payload, narrowed to float.
+    static RobotTcpParam tcpParamFromToolDynamics(const zarn_robot_namespace::ToolDynamicsParam& tool);
+    int robotStartupService(const RobotTcpParam& tcp, unsigned char collisionClass, bool readPose,
+                            bool staticCollisionDetect, int maxAcc, zarn_robot_namespace::ROBOT_SERVICE_STATE& result,
+                            bool wait);
+    int robotShutdownService(bool wait);
+    int robotHandShakeService(bool wait);
+    // Stop, pause and continue (89-92, and 134 as a slow stop raising the board event).
+    int robotMoveControlService(CommandType type);
+
+    /* ---------- controller parameters ---------- */
+    int setTcpParamService(const RobotTcpParam& param);
+    int getTcpParamService(RobotTcpParam& param);
+    int setToolDynamicsByTcpParam(const zarn_robot_namespace::ToolDynamicsParam& tool);
+    int getToolDynamicsByTcpParam(zarn_robot_namespace::ToolDynamicsParam& tool);
+    int getRobotCollisionCurrentService(RobotCollisionCurrent& current);
+    // Leaves collisionClass unchanged when the read fails.
+    int getRobotCollisionClass(int& collisionClass);
+    int setRobotCollisionClassService(int collisionClass);
+    int setRobotJointOffsetService(const zarn_robot_namespace::RobotJointOffset& offset);
+    int setJointParamService(int gainId, int joint, int value);
+    int jointSaveDataFlashService(int joint);
+    // A null array or a non-positive count gives 10002 without a request.
+    int getJointCommonData(zarn_robot_namespace::JointCommonData* data, int count);
+    int updateRobotBoardFirmwareService(zarn_robot_namespace::update_board_firmware_cmd cmd, const void* data,
+                                        unsigned short length);
+    int getBoardFirmwareUpdateResultService(bool& succeeded);
+    int getRobotEthernetDeviceNameService(std::string& name);
+    int getServerVersionInfoService(std::string& version);
+    int setEnableForceTeachWhenProjectIsRunning(bool enable);
+
+    // How long the controller services wait for their completion events.
+    struct ControlWaitDurations {
+        std::chrono::milliseconds startup{60000};
+        std::chrono::milliseconds shutdown{30000};
+        std::chrono::milliseconds handshake{30000};
+        std::chrono::milliseconds moveControl{4000};
+    };
+    ControlWaitDurations controlWaitDurations() const;
+
     static constexpr int REQUEST_TIMEOUT_MS = 1500;
+
+protected:
+    // Test seam: lets tests shorten the waits instead of sleeping a minute.
+    void setControlWaitDurations(const ControlWaitDurations& durations);
 
 private:
     void storeResponse(int socketFd, int type, char* payload, int length);
@@ -142,6 +225,8 @@ private:
     std::mutex m_moveControlLock;
     std::atomic<int> m_startupResult{0};
     std::atomic<bool> m_handshakeResult{false};
+    mutable std::mutex m_waitDurationsMutex;
+    ControlWaitDurations m_waitDurations;
 
     struct MoveFinishQueue {
         std::mutex mutex;

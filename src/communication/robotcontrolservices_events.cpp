@@ -84,9 +84,10 @@ void RobotControlServices::signalPauseDoneBounded()
 {
     const int id = microsecondsId();
     ZARN_LOG(0, "sdk log: Ready to process PauseDone event. id:%d", id);
-    // A pause caller holds this mutex while its request is in flight, and this
-    // thread must deliver that request's response: wait only a bounded time.
-    if (m_pauseWait.mutex.try_lock_for(std::chrono::milliseconds(450))) {
+    // This thread delivers every response: whoever holds this mutex, wait only
+    // a bounded time. A wall-clock deadline (timedlock) rather than a steady
+    // one (clocklock), which the thread sanitizer cannot follow.
+    if (m_pauseWait.mutex.try_lock_until(std::chrono::system_clock::now() + std::chrono::milliseconds(450))) {
         ++m_pauseWait.completions;
         m_pauseWait.condition.notify_all();
         m_pauseWait.mutex.unlock();
