@@ -303,27 +303,13 @@ long RobotCommunicationClient::sendCommunicationData(int fd, const char* data, i
 
 long RobotCommunicationClient::recvMessageBaseMethed(int fd, void* buf, unsigned long len, int flags)
 {
-    char* out = static_cast<char*>(buf);
-    unsigned long done = 0;
-    while (done < len) {
-        const unsigned long chunk = (len - done < IO_CHUNK_SIZE) ? len - done : IO_CHUNK_SIZE;
-        const ssize_t n = recv(fd, out + done, chunk, flags);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return n;
-        done += static_cast<unsigned long>(n);
-    }
-    return static_cast<long>(len);
+    if (flags & MSG_PEEK) return m_stage.peek(fd, buf, len);
+    return m_stage.read(fd, buf, len, IO_CHUNK_SIZE);
 }
 
 long RobotCommunicationClient::recvPeek(int fd, void* buf, unsigned long len)
 {
-    // MSG_WAITALL: wait until len bytes are queued, the receive time-out
-    // passes or the peer closes; nothing is consumed.
-    for (;;) {
-        const ssize_t n = recv(fd, buf, len, MSG_PEEK | MSG_WAITALL);
-        if (n < 0 && errno == EINTR) continue;
-        return n;
-    }
+    return recvMessageBaseMethed(fd, buf, len, MSG_PEEK);
 }
 
 long RobotCommunicationClient::recvCommunicationData(int fd, void* buf, unsigned long len)
@@ -424,13 +410,18 @@ void RobotCommunicationClient::recvCommunicationPackageLoop()
     // Our own reference: a callback may destroy the object (see destructor).
     const std::shared_ptr<std::atomic<bool>> alive = m_alive;
     char* const buffer = m_recvBuffer.get();
+    m_stage.reset();
 
     while (m_connectStatus.load() && m_socketFd.load() != -1 && !m_stopRequested.load()) {
         const int fd = m_socketFd.load();
         // poll rather than select: a descriptor above FD_SETSIZE must not
-        // overrun an fd_set.
+        // overrun an fd_set. Bytes already staged are ready without asking.
         struct pollfd watch = {fd, POLLIN | POLLPRI, 0};
-        const int ret = poll(&watch, 1, POLL_INTERVAL_MS);
+        int ret = 1;
+        if (m_stage.buffered() > 0)
+            watch.revents = POLLIN;
+        else
+            ret = poll(&watch, 1, POLL_INTERVAL_MS);
         if (m_stopRequested.load()) break;
 
         if (ret < 0) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <thread>
 
+#include "communication/receivestage.h"
+
 // One request as the transport sends it. The payload belongs to whoever built
 // it (the request core releases it); the transport only reads it.
 struct CommunicationRequest {
@@ -55,6 +57,7 @@ public:
     static constexpr int MAX_LENGTH_FIELD = 4194039;  // payload + 12
     static constexpr int MAX_FRAME_SIZE = MAX_LENGTH_FIELD + 8;
     static constexpr int IO_CHUNK_SIZE = 1024;
+    static constexpr int RECV_STAGE_SIZE = 65536;
 
     RobotCommunicationClient();
     virtual ~RobotCommunicationClient();
@@ -111,6 +114,7 @@ private:
     int m_serverPort;
     std::atomic<int> m_socketFd;
     std::unique_ptr<char[]> m_recvBuffer;
+    ReceiveStage m_stage{RECV_STAGE_SIZE};  // receive thread only
     std::unique_ptr<char[]> m_sendBuffer;
     std::atomic<bool> m_connectStatus;
     std::mutex m_sendMutex;

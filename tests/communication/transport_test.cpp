@@ -294,6 +294,30 @@ TEST_F(TransportTest, DeliversCommandTypeAndPayload)
     EXPECT_TRUE(transportLines().empty());
 }
 
+TEST_F(TransportTest, BackToBackStreamLosesNothing)
+{
+    // A burst far larger than the socket buffers while the consumer starts
+    // slowly, so the receive window closes and reopens: every frame must
+    // arrive, with nothing skipped as garbage.
+    std::atomic<int> seen{0};
+    client.onMessage = [&](RecordingClient&, const Received&) {
+        if (++seen < 200) std::this_thread::sleep_for(1ms);
+    };
+    connectClient();
+    const int kFrames = 40000;
+    Bytes stream;
+    for (int i = 0; i < kFrames; ++i) stream += encodeFrame(3, Bytes(200 + i % 50, static_cast<char>('a' + i % 26)));
+    std::thread writer([&] {
+        for (std::size_t at = 0; at < stream.size(); at += 61000) fake.sendRaw(stream.substr(at, 61000));
+    });
+    const bool all = client.waitForMessages(kFrames, 60s);
+    writer.join();
+    ASSERT_TRUE(all) << client.received().size() << " of " << kFrames;
+    const auto got = client.received();
+    for (int i = 0; i < kFrames; i += 997) EXPECT_EQ(got[i].payload().size(), static_cast<std::size_t>(200 + i % 50));
+    EXPECT_TRUE(transportLines().empty());
+}
+
 TEST_F(TransportTest, GarbageBeforeAFrameIsSkippedByteByByte)
 {
     connectClient();
