@@ -34,6 +34,15 @@ bool parsePayload(google::protobuf::Message& message, const char* data, int len)
 // parsePayload plus the reader's failure line on standard error.
 bool parseOrReport(google::protobuf::Message& message, const char* data, int len, const char* failLine);
 
+// Takes the code of the first errorInfo entry; false (code untouched) without one.
+template <class List>
+bool firstErrorCode(const List& errorInfo, int& errorCode)
+{
+    if (errorInfo.empty()) return false;
+    errorCode = errorInfo.Get(0).errorcode();
+    return true;
+}
+
 }  // namespace codec_detail
 
 #endif  // ZARN_CODECSUPPORT_H

@@ -11,19 +11,6 @@ namespace comm = zarn::robot::communication;
 namespace common = zarn::robot::common;
 using namespace zarn_robot_namespace;
 
-namespace {
-
-// Takes the first entry's code; false (code untouched) without an entry.
-template <class List>
-bool firstErrorCode(const List& errorInfo, int& errorCode)
-{
-    if (errorInfo.empty()) return false;
-    errorCode = errorInfo.Get(0).errorcode();
-    return true;
-}
-
-}  // namespace
-
 bool ProtoEncodeDecode::resolveResponse_robotEvent(const char* data, int len, RobotEventInfo& event)
 {
     comm::ProtoCommunicationRobotEvent message;

@@ -9,16 +9,6 @@ namespace comm = zarn::robot::communication;
 namespace common = zarn::robot::common;
 using namespace zarn_robot_namespace;
 
-namespace {
-
-template <class List>
-void firstErrorCode(const List& errorInfo, int& errorCode)
-{
-    if (!errorInfo.empty()) errorCode = errorInfo.Get(0).errorcode();
-}
-
-}  // namespace
-
 /* ---- IO points: the vector is emptied even when the payload is unreadable ---- */
 
 bool ProtoEncodeDecode::resolveResponse_robotDiagnosisIOData(const char* data, int len,
