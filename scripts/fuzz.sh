@@ -77,6 +77,14 @@ seed peripheral.ProtoResponseFtSensorCalibResult ftcalib \
 seed zarn.robot.common.ProtoSeamTrackResponse_t seam \
   'seamTrack { trackEnable: 1 currentRoadPoint { cartPos { } orientation { w: 1 x: 0 y: 0 z: 0 } } nextRoadPoint { cartPos { } orientation { w: 1 x: 0 y: 0 z: 0 } } timeInterval: 1 currentPosError: 1 maxVel: 1 maxAcc: 1 paraChanged: 0 } errorInfo { errorCode: 0 errorMsg: "" }'
 
-echo "fuzz.sh: running for ${seconds}s"
+echo "fuzz.sh: running for ${seconds}s (progress in $work/fuzz.log)"
+status=0
 "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-  -artifact_prefix="$work/artifacts/" "$corpus"
+  -artifact_prefix="$work/artifacts/" "$corpus" >"$work/fuzz.log" 2>&1 || status=$?
+if [ "$status" -ne 0 ]; then
+  tail -n 60 "$work/fuzz.log"
+  echo "fuzz.sh: the fuzzer failed (status $status); crashing inputs are in $work/artifacts/"
+  exit "$status"
+fi
+grep -E '^stat::number_of_executed_units|^Done' "$work/fuzz.log" || true
+echo "fuzz.sh: no crash in ${seconds}s"
