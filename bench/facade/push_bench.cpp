@@ -26,29 +26,11 @@
 
 namespace zr = zarn_robot_namespace;
 
+#include "common/loopbackwire.h"
+
 namespace {
 
-std::string frame(int32_t type, const std::string& payload)
-{
-    std::string out("\xee\xcc\xff\xff", 4);
-    const uint32_t length = static_cast<uint32_t>(payload.size() + 12);
-    out.append(reinterpret_cast<const char*>(&length), 4);
-    out.append(reinterpret_cast<const char*>(&type), 4);
-    out += payload;
-    out.append("\x00\x00\x00\x00\xff\xff\xff\xff", 8);
-    return out;
-}
-
-bool writeAll(int fd, const std::string& bytes)
-{
-    size_t sent = 0;
-    while (sent < bytes.size()) {
-        ssize_t w = send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-        if (w <= 0) return false;
-        sent += static_cast<size_t>(w);
-    }
-    return true;
-}
+using namespace benchwire;
 
 std::string commonOk()
 {
@@ -113,15 +95,7 @@ class StreamingPeer {
 public:
     StreamingPeer()
     {
-        m_listen = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in addr{};
-        addr.sin_family = AF_INET;
-        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(m_listen, reinterpret_cast<sockaddr*>(&addr), sizeof(addr));
-        listen(m_listen, 1);
-        socklen_t len = sizeof(addr);
-        getsockname(m_listen, reinterpret_cast<sockaddr*>(&addr), &len);
-        m_port = ntohs(addr.sin_port);
+        m_listen = listenLoopback(m_port);
         m_thread = std::thread([this] { serve(); });
     }
     ~StreamingPeer()
