@@ -209,8 +209,7 @@ void RobotControlServices::dispatchPush(int socketFd, int type, char* payload, i
 {
     // Push slots are touched only by the receive thread: no request uses these types.
     CommunicationResponse& slot = m_responseSlots[type];
-    slot.clear();
-    slot.store(socketFd, payload, length, type);
+    slot.store(socketFd, payload, length, type);  // releases the previous push
     switch (type) {
     case CommunicationMateType::CommunicationType_Event:
         realTimeRobotEventResponseService(slot);

@@ -26,9 +26,3 @@ bool WaypointIndexTable::lookup(int key, int& value) const
     value = it->second;
     return true;
 }
-
-std::size_t WaypointIndexTable::size() const
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_table.size();
-}

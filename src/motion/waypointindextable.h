@@ -15,7 +15,6 @@ public:
     void set(int key, int value);
     // False when the key is not listed; value is then untouched.
     bool lookup(int key, int& value) const;
-    std::size_t size() const;
 
 private:
     mutable std::mutex m_mutex;
